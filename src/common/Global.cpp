@@ -1,0 +1,7 @@
+#include "common/Global.h"
+
+namespace dirvane {
+
+TGlobalOptions GlobalOptions;
+
+}  // namespace dirvane

@@ -1,0 +1,88 @@
+#include "ui/Control.h"
+
+#include <vector>
+
+namespace ui {
+
+namespace {
+constexpr char kControlProp[] = "Dirvane.Control";
+}
+
+Control::~Control() {
+    // The parent window owns the native control; only forget the object.
+    if (hwnd_ && IsWindow(hwnd_)) {
+        RemovePropA(hwnd_, kControlProp);
+    }
+}
+
+void Control::Create(const char* className, const std::string& text, DWORD style, DWORD exStyle,
+                     HWND parent, int id, const RECT& r, HFONT font) {
+    hwnd_ = CreateWindowExA(exStyle, className, text.c_str(), style | WS_CHILD, r.left, r.top,
+                            r.right - r.left, r.bottom - r.top, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            GetModuleHandleA(nullptr), nullptr);
+    if (hwnd_) {
+        SetPropA(hwnd_, kControlProp, this);
+        if (font) {
+            SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        }
+    }
+}
+
+void Control::AttachHelper(HWND helper) {
+    if (helper) {
+        SetPropA(helper, kControlProp, this);
+    }
+}
+
+Control* Control::FromHandle(HWND hwnd) {
+    return hwnd ? static_cast<Control*>(GetPropA(hwnd, kControlProp)) : nullptr;
+}
+
+bool Control::Reflect(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
+
+void Control::SetBounds(int left, int top, int width, int height) {
+    SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT Control::Bounds() const {
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+void Control::SetEnabled(bool enabled) {
+    EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+}
+
+bool Control::Enabled() const {
+    return IsWindowEnabled(hwnd_) != FALSE;
+}
+
+void Control::SetVisible(bool visible) {
+    ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+}
+
+bool Control::Visible() const {
+    return (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Control::SetText(const std::string& text) {
+    SetWindowTextA(hwnd_, text.c_str());
+}
+
+std::string Control::Text() const {
+    const int n = GetWindowTextLengthA(hwnd_);
+    std::vector<char> buf(n + 2);
+    const int got = GetWindowTextA(hwnd_, buf.data(), n + 1);
+    return std::string(buf.data(), got > 0 ? got : 0);
+}
+
+void Control::SetFocus() {
+    ::SetFocus(hwnd_);
+}
+
+}  // namespace ui
