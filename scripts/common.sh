@@ -3,7 +3,7 @@ set -euo pipefail
 
 DV_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 DV_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-             wine wine64 xvfb xauth x11-utils imagemagick fp-utils googletest)
+             wine wine64 xvfb xauth x11-utils fonts-wqy-microhei imagemagick fp-utils googletest)
 
 dv_install_packages() {
     local missing=()
@@ -38,6 +38,12 @@ dv_wine_env() {
 dv_prefix_init() {
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true
+    # The dialog fonts get a face with both Latin and Chinese glyphs.
+    local f
+    for f in "MS Shell Dlg" "MS Shell Dlg 2" "Tahoma" "SimSun" "宋体"; do
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$f" /t REG_SZ \
+            /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1 || true
+    done
     wineserver -w
 }
 
