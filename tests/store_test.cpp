@@ -4,53 +4,21 @@
 #include "list/FolderStore.h"
 #include "platform/Errors.h"
 #include "platform/FileSystem.h"
+#include "support/ListHost.h"
 #include "support/TestSupport.h"
-#include "ui/Form.h"
 
 using namespace dirvane;
 using namespace testing_support;
 
 namespace {
 
-// A bare window holding a list view, as the main window holds lvMain.
-class ListHost : public ui::Form {
-public:
-    ListHost() {
-        Params p{};
-        p.className = "DirvaneTestListHost";
-        p.style = WS_OVERLAPPEDWINDOW;
-        p.width = 400;
-        p.height = 300;
-        CreateForm(p);
-        list.Create(Handle(), 1, RECT{0, 0, 300, 200}, nullptr);
-        list.AddColumn("N", 100);
-        list.AddColumn("P", 100);
-    }
-    ui::ListView list;
-
-protected:
-    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
-        return DefaultHandler(msg, wp, lp);
-    }
-};
-
 class StoreTest : public ::testing::Test {
 protected:
     void SetUp() override { DeleteProductKey(); }
     void TearDown() override { DeleteProductKey(); }
 
-    std::vector<std::pair<std::string, std::string>> Items() {
-        std::vector<std::pair<std::string, std::string>> out;
-        for (int i = 0; i < host.list.Count(); ++i) {
-            out.emplace_back(host.list.Caption(i), host.list.SubItem(i));
-        }
-        return out;
-    }
-    void Fill(std::initializer_list<std::pair<const char*, const char*>> items) {
-        for (auto& [n, p] : items) {
-            host.list.Add(n, p);
-        }
-    }
+    std::vector<std::pair<std::string, std::string>> Items() { return host.Items(); }
+    void Fill(const std::vector<std::pair<std::string, std::string>>& items) { host.Fill(items); }
 
     ListHost host;
 };
@@ -173,3 +141,9 @@ TEST_F(StoreTest, SettingIsRewrittenOnlyWhenItDiffers) {
 }
 
 }  // namespace
+
+// The whole program assumes the Chinese ANSI code page; the test prefix must run with it.
+TEST(CodePage, TestsRunWithCodePage936) {
+    EXPECT_EQ(GetACP(), 936u);
+    EXPECT_TRUE(IsDBCSLeadByte(0xB1));
+}

@@ -6,6 +6,14 @@
 
 namespace platform {
 
+namespace {
+RegKey::WriteFault g_writeFault = nullptr;
+}
+
+void RegKey::SetWriteFaultForTesting(WriteFault fails) {
+    g_writeFault = fails;
+}
+
 std::optional<RegKey> RegKey::Open(const std::string& path, bool create) {
     HKEY key = nullptr;
     LONG rc;
@@ -78,6 +86,9 @@ std::string RegKey::ReadString(const std::string& name) const {
 }
 
 void RegKey::WriteString(const std::string& name, const std::string& value) {
+    if (g_writeFault && g_writeFault(name)) {
+        throw RegistryError(FormatError("Failed to set data for '%s'", name));
+    }
     const LONG rc = RegSetValueExA(key_, name.c_str(), 0, REG_SZ,
                                    reinterpret_cast<const BYTE*>(value.c_str()),
                                    static_cast<DWORD>(value.size() + 1));

@@ -30,6 +30,11 @@ public:
 
     HKEY Handle() const { return key_; }
 
+    // Fault injection for tests: while set, a write of a value for which
+    // `fails` returns true fails as a refused registry write would.
+    using WriteFault = bool (*)(const std::string& name);
+    static void SetWriteFaultForTesting(WriteFault fails);
+
 private:
     explicit RegKey(HKEY key) : key_(key) {}
     HKEY key_ = nullptr;
