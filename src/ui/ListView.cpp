@@ -104,10 +104,17 @@ int ListView::Selected() const {
 }
 
 void ListView::Select(int index) {
-    LVITEMA clear{};
-    clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    clear.state = 0;
-    SendMessageA(hwnd_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
+    // Single selection: touching only the old and the new item keeps this
+    // cheap on long lists (an all-items state change walks every item).
+    const int old = Selected();
+    if (old == index) {
+        return;
+    }
+    if (old >= 0) {
+        LVITEMA clear{};
+        clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageA(hwnd_, LVM_SETITEMSTATE, old, reinterpret_cast<LPARAM>(&clear));
+    }
     if (index >= 0 && index < Count()) {
         LVITEMA set{};
         set.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
