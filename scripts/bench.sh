@@ -10,6 +10,7 @@ dv_wine_env "$BUILD/wineprefix-bench"
 rm -rf "$WINEPREFIX"
 trap dv_cleanup EXIT
 dv_prefix_init
+dv_prefix_unmanaged
 for b in "$BUILD"/bench/*_bench.exe; do
     echo "== $(basename "$b" .exe)"
     wine "$b"

@@ -47,6 +47,13 @@ dv_prefix_init() {
     wineserver -w
 }
 
+# Xvfb has no window manager: unmanaged windows spare Wine a 2-second wait
+# for a withdraw that never comes each time a window is hidden or destroyed.
+dv_prefix_unmanaged() {
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    wineserver -w
+}
+
 DV_XVFB_PID=""
 dv_start_display() {
     if [[ -n "${DISPLAY:-}" ]] && xdpyinfo >/dev/null 2>&1; then return; fi

@@ -11,5 +11,6 @@ dv_wine_env "$BUILD/wineprefix"
 rm -rf "$WINEPREFIX"
 trap dv_cleanup EXIT
 dv_prefix_init
+dv_prefix_unmanaged
 cd "$BUILD"
 ctest --output-on-failure -j 1 "$@"
