@@ -9,7 +9,8 @@
 #include "list/FolderStore.h"
 #include "list/ListCommands.h"
 #include "ui/Application.h"
-#include "ui/Form.h"
+#include "BenchSupport.h"
+#include "support/ListHost.h"
 #include "ui/ListView.h"
 
 namespace {
@@ -17,39 +18,11 @@ namespace {
 constexpr int kEntries = 10000;
 constexpr char kKey[] = "Software\\DirvaneBench";
 
-double Now() {
-    LARGE_INTEGER f, c;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&c);
-    return static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
-}
-
-class Host : public ui::Form {
-public:
-    Host() {
-        Params p{};
-        p.className = "DirvaneBenchHost";
-        p.style = WS_OVERLAPPEDWINDOW;
-        p.width = 600;
-        p.height = 400;
-        CreateForm(p);
-        list.Create(Handle(), 1, RECT{0, 0, 500, 300}, nullptr);
-        list.AddColumn("N", 150);
-        list.AddColumn("P", 250);
-    }
-    ui::ListView list;
-
-protected:
-    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
-        return DefaultHandler(msg, wp, lp);
-    }
-};
-
 }  // namespace
 
 int main() {
     ui::Application::Instance().Initialize();
-    Host host;
+    testing_support::ListHost host;
     {
         ui::ListViewUpdate update(host.list);
         for (int i = 0; i < kEntries + 1; ++i) {
@@ -59,16 +32,16 @@ int main() {
     }
     dirvane::SaveItemRange(host.list, kKey, 0, kEntries);
 
-    double t = Now();
+    double t = bench::Now();
     dirvane::DeleteEntry(host.list, kKey, 0);
-    const double del = Now() - t;
+    const double del = bench::Now() - t;
 
     double move = 1e9;
     for (int round = 0; round < 5; ++round) {
         host.list.Select(kEntries / 2);
-        t = Now();
+        t = bench::Now();
         dirvane::MoveEntryDown(host.list, kKey, kEntries / 2);
-        move = std::min(move, Now() - t);
+        move = std::min(move, bench::Now() - t);
     }
     std::printf("delete of the first of %d entries: %.1f ms\n", kEntries + 1, del * 1000);
     std::printf("move down at %d entries: %.3f ms\n", kEntries, move * 1000);

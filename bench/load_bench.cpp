@@ -10,49 +10,14 @@
 
 #include "list/FolderStore.h"
 #include "ui/Application.h"
-#include "ui/Form.h"
+#include "BenchSupport.h"
+#include "support/ListHost.h"
 #include "ui/ListView.h"
 
 namespace {
 
 constexpr int kEntries = 10000;
 constexpr char kKey[] = "Software\\DirvaneBench";
-
-double Now() {
-    LARGE_INTEGER f, c;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&c);
-    return static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
-}
-
-class Host : public ui::Form {
-public:
-    Host() {
-        Params p{};
-        p.className = "DirvaneBenchHost";
-        p.style = WS_OVERLAPPEDWINDOW;
-        p.width = 600;
-        p.height = 400;
-        CreateForm(p);
-        list.Create(Handle(), 1, RECT{0, 0, 500, 300}, nullptr);
-        list.AddColumn("N", 150);
-        list.AddColumn("P", 250);
-        bare = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 500,
-                               300, Handle(), nullptr, nullptr, nullptr);
-        LVCOLUMNA col{};
-        col.mask = LVCF_WIDTH;
-        col.cx = 150;
-        SendMessageA(bare, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&col));
-        SendMessageA(bare, LVM_INSERTCOLUMNA, 1, reinterpret_cast<LPARAM>(&col));
-    }
-    ui::ListView list;
-    HWND bare = nullptr;
-
-protected:
-    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
-        return DefaultHandler(msg, wp, lp);
-    }
-};
 
 void Floor(HWND bare) {
     HKEY key;
@@ -95,17 +60,24 @@ int main() {
     }
     RegCloseKey(key);
 
-    Host host;
+    testing_support::ListHost host;
+    HWND bare = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 500,
+                                300, host.Handle(), nullptr, nullptr, nullptr);
+    LVCOLUMNA col{};
+    col.mask = LVCF_WIDTH;
+    col.cx = 150;
+    SendMessageA(bare, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&col));
+    SendMessageA(bare, LVM_INSERTCOLUMNA, 1, reinterpret_cast<LPARAM>(&col));
     double best = 1e9, bestFloor = 1e9;
     for (int round = 0; round < 5; ++round) {
         host.list.Clear();
-        double t = Now();
+        double t = bench::Now();
         dirvane::LoadList(host.list, kKey);
-        best = std::min(best, Now() - t);
-        SendMessageA(host.bare, LVM_DELETEALLITEMS, 0, 0);
-        t = Now();
-        Floor(host.bare);
-        bestFloor = std::min(bestFloor, Now() - t);
+        best = std::min(best, bench::Now() - t);
+        SendMessageA(bare, LVM_DELETEALLITEMS, 0, 0);
+        t = bench::Now();
+        Floor(bare);
+        bestFloor = std::min(bestFloor, bench::Now() - t);
     }
     std::printf("load of %d entries: %.1f ms (floor %.1f ms), ratio %.2f, loaded %d\n", kEntries,
                 best * 1000, bestFloor * 1000, best / bestFloor, host.list.Count());

@@ -74,11 +74,15 @@ void Control::SetText(const std::string& text) {
     SetWindowTextA(hwnd_, text.c_str());
 }
 
-std::string Control::Text() const {
-    const int n = GetWindowTextLengthA(hwnd_);
+std::string WindowText(HWND hwnd) {
+    const int n = GetWindowTextLengthA(hwnd);
     std::vector<char> buf(n + 2);
-    const int got = GetWindowTextA(hwnd_, buf.data(), n + 1);
+    const int got = GetWindowTextA(hwnd, buf.data(), n + 1);
     return std::string(buf.data(), got > 0 ? got : 0);
+}
+
+std::string Control::Text() const {
+    return WindowText(hwnd_);
 }
 
 void Control::SetFocus() {

@@ -8,6 +8,9 @@
 
 namespace ui {
 
+// The window's text, whatever its length.
+std::string WindowText(HWND hwnd);
+
 class Control {
 public:
     Control() = default;

@@ -185,10 +185,7 @@ void Form::SetCaption(const std::string& text) {
 }
 
 std::string Form::Caption() const {
-    const int n = GetWindowTextLengthA(hwnd_);
-    std::vector<char> buf(n + 2);
-    const int got = GetWindowTextA(hwnd_, buf.data(), n + 1);
-    return std::string(buf.data(), got > 0 ? got : 0);
+    return WindowText(hwnd_);
 }
 
 RECT Form::ClientRect() const {
