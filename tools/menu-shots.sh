@@ -28,7 +28,9 @@ wine "$BUILD/dvctl.exe" wait 60
 shot main-empty-selection
 keys alt+f
 shot menu-file-nothing-selected
-keys down down down
+keys down
+shot menu-file-keyboard-on-disabled-item
+keys down down
 shot menu-file-keyboard-on-item
 keys esc esc click@60,30
 shot main-row-selected
@@ -36,6 +38,8 @@ keys alt+f
 shot menu-file-row-selected
 keys right
 shot menu-view-row-selected
+keys right
+shot menu-help
 keys esc esc
 wine "$BUILD/dvctl.exe" close 30
 wineserver -w

@@ -57,9 +57,6 @@ class FlatMenuPainter {
     // when it is the only one, moves the selection when several share it.
     bool MenuChar(WPARAM wp, LPARAM lp, LRESULT& result) const;
 
-    // An item's caption and shortcut text, read from the menu.
-    static std::string ItemText(HMENU menu, UINT position);
-
   private:
     struct Item {
         HMENU menu;
@@ -67,6 +64,8 @@ class FlatMenuPainter {
         int image;
         bool separator;
     };
+    // An item's caption and shortcut text, as the menu holds them.
+    static std::string ItemText(HMENU menu, UINT position);
     const Item* Find(ULONG_PTR data) const;
     bool IsOurs(HMENU menu) const;
     SIZE TextSize(const std::string& text) const;
