@@ -7,6 +7,7 @@
 #include "platform/FileSystem.h"
 #include "resource.h"
 #include "ui/Application.h"
+#include "ui/ImageStrip.h"
 #include "ui/Text.h"
 
 namespace dirvane {
@@ -24,6 +25,11 @@ TfrmMain::TfrmMain() {
     p.icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_DIRVANE));
     UseFont(ui::MakeFont(L::kFontFace, L::kFontHeight, GB2312_CHARSET));
     CreateForm(p);
+    // The caption and task bar take the icon's own 16-pixel image.
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(LoadImageA(GetModuleHandleA(nullptr),
+                                                     MAKEINTRESOURCEA(IDI_DIRVANE), IMAGE_ICON, 16,
+                                                     16, LR_SHARED)));
     CreateComponents();
     ui::Guarded([this] { FormCreate(); });
 }
@@ -46,6 +52,9 @@ void TfrmMain::CreateComponents() {
     lvMain.OnDblClick = [this] { lvMainDblClick(); };
     CreateActions();
     CreateMenu();
+    MainMenu1.SetImages(ui::LoadImageStrip(IDB_MENU16, L::kMenuImageSize));  // ImageList1
+    XPMenu1.Attach(MainMenu1);
+    ToolBar1.SetImages(ui::LoadImageStrip(IDB_TOOLBAR32, L::kToolImageSize));  // ImageList2
     CreateToolButtons();
     formBrush_.Reset(CreateSolidBrush(L::kFormColor));
     RECT client = ClientRect();
@@ -148,12 +157,17 @@ void TfrmMain::Show() {
 }
 
 LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT result = 0;
     switch (msg) {
         case WM_PAINT: FormPaint(); return 0;
         case WM_ERASEBKGND: return 1;  // FormPaint fills the client area
         case WM_SIZE: FormResize(); return 0;
         case WM_CLOSE: FormClose(); return 0;
         case WM_INITMENUPOPUP: UpdateActions(); return 0;
+        case WM_MEASUREITEM: return XPMenu1.MeasureItem(lp) ? TRUE : DefaultHandler(msg, wp, lp);
+        case WM_DRAWITEM: return XPMenu1.DrawItem(lp) ? TRUE : DefaultHandler(msg, wp, lp);
+        case WM_MENUCHAR:
+            return XPMenu1.MenuChar(wp, lp, result) ? result : DefaultHandler(msg, wp, lp);
         case WM_ACTIVATEINSTANCE: WMActivateInstance(); return 0;
         default: return DefaultHandler(msg, wp, lp);
     }

@@ -5,6 +5,7 @@
 
 #include "ui/Action.h"
 #include "ui/FileDialog.h"
+#include "ui/FlatMenuPainter.h"
 #include "ui/Form.h"
 #include "ui/ListView.h"
 #include "ui/MainMenu.h"
@@ -74,6 +75,7 @@ public:
     ui::Action* aExit = nullptr;
     ui::Action* aRefresh = nullptr;
     ui::MainMenu MainMenu1;
+    ui::FlatMenuPainter XPMenu1;  // draws MainMenu1's drop-downs flat
     ui::FileDialog OpenDialog1{ui::FileDialog::Kind::Open};
     ui::FileDialog SaveDialog1{ui::FileDialog::Kind::Save};
 
