@@ -12,6 +12,7 @@
 #include "exchange/ListFileFormat.h"
 #include "exchange/ListFileImport.h"
 #include "list/FolderStore.h"
+#include "list/PairWriter.h"
 #include "platform/Errors.h"
 #include "resource.h"
 #include "support/TestSupport.h"
@@ -154,9 +155,9 @@ class ExchangeTest : public ::testing::Test {
     }
     // What the import command does, without its file dialog.
     int Import(const std::string& file) {
-        return ImportListFile(frm->lvMain, file, [this](int index, const FolderEntry& e) {
-            frm->WriteRegValue(kProductKey, NameValueName(index), e.name);
-            frm->WriteRegValue(kProductKey, PathValueName(index), e.path);
+        PairWriter store(kProductKey);
+        return ImportListFile(frm->lvMain, file, [&store](int index, const FolderEntry& e) {
+            store.Write(index, e.name, e.path);
         });
     }
 

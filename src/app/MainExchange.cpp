@@ -6,6 +6,7 @@
 #include "exchange/ListFileImport.h"
 #include "list/FolderStore.h"
 #include "list/ListEntries.h"
+#include "list/PairWriter.h"
 #include "platform/FileSystem.h"
 #include "resource.h"
 #include "ui/MessageBox.h"
@@ -19,9 +20,10 @@ void TfrmMain::miImportClick() {
     if (!OpenDialog1.Execute(Handle())) {
         return;
     }
-    ImportListFile(lvMain, OpenDialog1.FileName(), [this](int index, const FolderEntry& entry) {
-        WriteRegValue(kProductKey, NameValueName(index), entry.name);
-        WriteRegValue(kProductKey, PathValueName(index), entry.path);
+    // Each appended entry is stored at once, through one opening of the key.
+    PairWriter store(kProductKey);
+    ImportListFile(lvMain, OpenDialog1.FileName(), [&store](int index, const FolderEntry& entry) {
+        store.Write(index, entry.name, entry.path);
     });
 }
 

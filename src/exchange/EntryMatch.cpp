@@ -35,10 +35,6 @@ std::string EntrySet::Key(const FolderEntry& entry) {
     return key;
 }
 
-bool EntrySet::Contains(const FolderEntry& entry) const {
-    return keys_.count(Key(entry)) != 0;
-}
-
 bool EntrySet::Insert(const FolderEntry& entry) {
     return keys_.insert(Key(entry)).second;
 }

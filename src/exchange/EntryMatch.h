@@ -18,13 +18,12 @@ bool SamePath(std::string_view a, std::string_view b);
 
 // The entries known so far, looked up in constant time.
 class EntrySet {
-  public:
-    bool Contains(const FolderEntry& entry) const;
+public:
     // False when the entry was there already.
     bool Insert(const FolderEntry& entry);
     void Reserve(size_t n) { keys_.reserve(n); }
 
-  private:
+private:
     static std::string Key(const FolderEntry& entry);
     std::unordered_set<std::string> keys_;
 };
