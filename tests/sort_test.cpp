@@ -110,7 +110,7 @@ TEST(SortOrder, FollowsTheExchangeLoopsExactlyAmongEqualNames) {
 }
 
 class SortCommandTest : public ::testing::Test {
-  protected:
+protected:
     static void Reset() {
         DeleteProductKey();
         DeleteFileA((TestDir() + "options.ini").c_str());

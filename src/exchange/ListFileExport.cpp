@@ -13,7 +13,7 @@ namespace {
 // The section's lines, with each key's first line found by its key in any
 // letter case, as the system finds the key it updates.
 class SectionLines {
-  public:
+public:
     explicit SectionLines(std::vector<std::string> lines) : lines_(std::move(lines)) {
         first_.reserve(lines_.size());
         for (size_t k = 0; k < lines_.size(); ++k) {
@@ -33,7 +33,7 @@ class SectionLines {
 
     const std::vector<std::string>& Lines() const { return lines_; }
 
-  private:
+private:
     std::vector<std::string> lines_;
     std::unordered_map<std::string, size_t> first_;
 };
