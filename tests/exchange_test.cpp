@@ -113,7 +113,7 @@ TEST(EntryMatch, PathEqualityRule) {
 }
 
 class ExchangeTest : public ::testing::Test {
-protected:
+  protected:
     static void Reset() {
         DeleteProductKey();
         DeleteFileA((TestDir() + "options.ini").c_str());
@@ -220,6 +220,8 @@ TEST_F(ExchangeTest, ExportFailureIsReported) {
 
 TEST_F(ExchangeTest, ImportIntoTheListItCameFromAddsNothing) {
     Pairs list = kSample;
+    // Quotes are part of the name: read back as written, not stripped.
+    list.emplace_back("\"quoted\"", "C:\\q");
     // Values longer than any fixed buffer come back whole.
     list.emplace_back(std::string(3000, 'n'), "C:\\" + std::string(5000, 'p'));
     Fill(list);
@@ -317,6 +319,11 @@ TEST_F(ExchangeTest, ImportSurvivesBadFiles) {
          true},
         {"section and keys in other cases",
          "[DIRVANE]\r\ncount=1\r\nn0=a\r\np0=b\r\n",
+         true,
+         {{"a", "b"}},
+         true},
+        {"blanks around keys and values",
+         "[Dirvane]\r\n Count = 1 \r\n N0 = a \r\n P0 =\tb \r\n",
          true,
          {{"a", "b"}},
          true},

@@ -10,6 +10,16 @@ namespace {
 constexpr char kUnableToWrite[] = "Unable to write to %s";
 constexpr DWORD kFirstSectionBuffer = 64 * 1024;
 constexpr DWORD kFirstValueBuffer = 2048;
+
+// Blanks around keys and values are no part of them, as a look-up of one
+// key sees it (some systems hand section lines out untrimmed).
+std::string_view TrimBlanks(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return std::string_view();
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
 }  // namespace
 
 std::vector<std::string> ReadIniSection(const std::string& fileName, const std::string& section) {
@@ -70,12 +80,12 @@ std::string ReadIniString(const std::string& fileName, const std::string& sectio
 }
 
 std::string_view LineKey(std::string_view line) {
-    return line.substr(0, line.find('='));
+    return TrimBlanks(line.substr(0, line.find('=')));
 }
 
 std::string_view LineValue(std::string_view line) {
     const size_t eq = line.find('=');
-    return eq == std::string_view::npos ? std::string_view() : line.substr(eq + 1);
+    return eq == std::string_view::npos ? std::string_view() : TrimBlanks(line.substr(eq + 1));
 }
 
 }  // namespace dirvane

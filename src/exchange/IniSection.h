@@ -23,9 +23,10 @@ std::string ReadIniString(const std::string& fileName, const std::string& sectio
                           const std::string& key, const std::string& def);
 
 // The key of a section line: the text before its first "=" (all of it when
-// there is none).
+// there is none), without surrounding blanks.
 std::string_view LineKey(std::string_view line);
-// The value of a section line: the text after its first "=".
+// The value of a section line: the text after its first "=", without
+// surrounding blanks.
 std::string_view LineValue(std::string_view line);
 
 }  // namespace dirvane
