@@ -11,8 +11,11 @@
 #include "dialogs/Options.h"
 #include "platform/Errors.h"
 #include "platform/IniFile.h"
+#include "resource.h"
 #include "support/ModalDriver.h"
 #include "support/TestSupport.h"
+#include "ui/Application.h"
+#include "ui/Text.h"
 
 using namespace dirvane;
 using namespace testing_support;
@@ -346,6 +349,33 @@ TEST_F(OptionsTest, DialogKeyboard) {
         EXPECT_EQ(result, c.result);
         EXPECT_EQ(saves, c.result == ui::mrOk ? 1 : 0);
     }
+}
+
+TEST_F(OptionsTest, MenuItemOpensTheDialogOverTheMainWindow) {
+    TfrmMain main;
+    main.Show();
+    HWND seen = nullptr;
+    HWND owner = nullptr;
+    RECT where{};
+    auto& app = ui::Application::Instance();
+    const int token = app.AddIdleHandler([&] {
+        HWND w = FindOwnWindow(ui::LoadStr(IDS_OPT_CAPTION));
+        if (w && !seen) {
+            seen = w;
+            owner = GetWindow(w, GW_OWNER);
+            GetWindowRect(w, &where);
+            PostMessageA(w, WM_KEYDOWN, VK_ESCAPE, 0);
+        }
+    });
+    SendMessageA(main.Handle(), WM_COMMAND, MAKEWPARAM(IDM_OPTIONS, 0), 0);
+    app.RemoveIdleHandler(token);
+    ASSERT_NE(seen, nullptr);
+    EXPECT_FALSE(IsWindow(seen));  // freed after it closed
+    EXPECT_EQ(owner, main.Handle());
+    const RECT m = main.WindowRect();
+    EXPECT_NEAR((where.left + where.right) / 2, (m.left + m.right) / 2, 1);
+    EXPECT_NEAR((where.top + where.bottom) / 2, (m.top + m.bottom) / 2, 1);
+    EXPECT_EQ(GetFileAttributesA(OptionsFilePath().c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 }  // namespace
