@@ -3,6 +3,9 @@
 
 #include "app/Main.h"
 #include "common/Global.h"
+#include "dialogs/AddItem.h"
+#include "platform/FileSystem.h"
+#include "ui/Application.h"
 #include "list/FolderStore.h"
 #include "support/TestSupport.h"
 
@@ -12,6 +15,27 @@ using namespace testing_support;
 namespace {
 
 using Pairs = std::vector<std::pair<std::string, std::string>>;
+
+// Runs `step` on the item dialog as soon as a command has shown it modally.
+class OnItemDialog {
+public:
+    explicit OnItemDialog(std::function<void(TfrmProperty&)> step) : step_(std::move(step)) {
+        token_ = ui::Application::Instance().AddIdleHandler([this] {
+            auto* dialog = dynamic_cast<TfrmProperty*>(ui::Form::FromHandle(GetActiveWindow()));
+            if (dialog && !ran_) {
+                ran_ = true;
+                step_(*dialog);
+            }
+        });
+    }
+    ~OnItemDialog() { ui::Application::Instance().RemoveIdleHandler(token_); }
+    bool Ran() const { return ran_; }
+
+private:
+    std::function<void(TfrmProperty&)> step_;
+    int token_ = 0;
+    bool ran_ = false;
+};
 
 class MainEditingTest : public ::testing::Test {
 protected:
@@ -74,6 +98,86 @@ TEST_F(MainEditingTest, DeleteAsksWhenTheOptionSaysSo) {
     EXPECT_EQ(Items(), (Pairs{{"a", "C:\\a"}}));
     EXPECT_EQ(StoredPairs(), (Pairs{{"a", "C:\\a"}}));
     EXPECT_EQ(main_->lvMain.Selected(), 0);
+}
+
+TEST_F(MainEditingTest, AddStoresTheEnteredEntryOrASeparator) {
+    const std::string windir = platform::WindowsDirectory();
+    main_->lvMain.Select(1);
+    {
+        OnItemDialog fill([&](TfrmProperty& d) {
+            d.feName.SetText("Windows");
+            d.fePath.SetText(windir + "\\");
+            d.fbOkClick();
+        });
+        EXPECT_TRUE(main_->aAddFolder->Execute());
+        EXPECT_TRUE(fill.Ran());
+    }
+    {
+        OnItemDialog separator([](TfrmProperty& d) {
+            d.feName.SetText("ignored");
+            d.cAddSeparator.SetChecked(true);
+            d.cAddSeparatorClick();
+            d.fbOkClick();
+        });
+        main_->aAddFolder->Execute();
+    }
+    {
+        OnItemDialog cancel([](TfrmProperty& d) {
+            d.feName.SetText("not added");
+            d.fbCancelClick();
+        });
+        main_->aAddFolder->Execute();
+        EXPECT_TRUE(cancel.Ran());
+    }
+    const Pairs expected{{"a", "C:\\a"},
+                         {"b", "C:\\b"},
+                         {"c", "C:\\c"},
+                         {"Windows", windir + "\\"},
+                         {"*Separator*", "-"}};
+    EXPECT_EQ(Items(), expected);
+    EXPECT_EQ(StoredPairs(), expected);
+    EXPECT_EQ(main_->lvMain.Selected(), 1);  // adding leaves the selection alone
+}
+
+TEST_F(MainEditingTest, EditIntoASeparatorAndBack) {
+    const std::string windir = platform::WindowsDirectory();
+    main_->lvMain.Select(1);
+    {
+        OnItemDialog toSeparator([](TfrmProperty& d) {
+            EXPECT_EQ(d.feName.Text(), "b");
+            EXPECT_EQ(d.fePath.Text(), "C:\\b");
+            EXPECT_EQ(d.Caption(), "\xB1\xE0\xBC\xAD\xCF\xEE\xC4\xBF");  // 编辑项目
+            d.cAddSeparator.SetChecked(true);
+            d.cAddSeparatorClick();
+            d.fbOkClick();
+        });
+        EXPECT_TRUE(main_->aEdit->Execute());
+        EXPECT_TRUE(toSeparator.Ran());
+    }
+    EXPECT_EQ(StoredPairs()[1], (std::pair<std::string, std::string>{"*Separator*", "-"}));
+    {
+        OnItemDialog back([&](TfrmProperty& d) {
+            EXPECT_TRUE(d.cAddSeparator.Checked());
+            EXPECT_FALSE(d.feName.Enabled());
+            d.cAddSeparator.SetChecked(false);
+            d.cAddSeparatorClick();
+            EXPECT_TRUE(d.feName.Enabled());
+            d.feName.SetText("win");
+            d.fePath.SetText(windir);
+            d.fbOkClick();
+        });
+        main_->lvMainDblClick();  // double-click edits the selected entry
+        EXPECT_TRUE(back.Ran());
+    }
+    const Pairs expected{{"a", "C:\\a"}, {"win", windir}, {"c", "C:\\c"}};
+    EXPECT_EQ(Items(), expected);
+    EXPECT_EQ(StoredPairs(), expected);
+    EXPECT_EQ(main_->lvMain.Selected(), 1);
+
+    // Nothing selected: double-click does nothing, edit is disabled.
+    main_->lvMain.Select(-1);
+    main_->lvMainDblClick();
+    EXPECT_FALSE(main_->aEdit->Execute());
 }
 
 TEST_F(MainEditingTest, ReloadShowsWhatTheRegistryHoldsNow) {

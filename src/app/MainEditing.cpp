@@ -2,6 +2,7 @@
 #include "app/Main.h"
 
 #include "common/Global.h"
+#include "dialogs/AddItem.h"
 #include "list/FolderStore.h"
 #include "list/ListCommands.h"
 #include "resource.h"
@@ -10,8 +11,35 @@
 
 namespace dirvane {
 
-void TfrmMain::aAddFolderExecute() {}
-void TfrmMain::aEditExecute() {}
+namespace {
+// What the item dialog holds after OK: a separator when the box is checked,
+// whatever the name and path boxes say.
+FolderEntry EnteredEntry(const TfrmProperty& dialog) {
+    if (dialog.cAddSeparator.Checked()) {
+        return FolderEntry::Separator();
+    }
+    return FolderEntry{dialog.feName.Text(), dialog.fePath.Text()};
+}
+}  // namespace
+
+void TfrmMain::aAddFolderExecute() {
+    TfrmProperty dialog(*this, std::string(), std::string());
+    if (dialog.ShowModal() == ui::mrOk) {
+        AddEntry(lvMain, kProductKey, EnteredEntry(dialog));
+    }
+}
+
+void TfrmMain::aEditExecute() {
+    const int index = lvMain.Selected();
+    if (index < 0) {
+        return;
+    }
+    TfrmProperty dialog(*this, lvMain.Caption(index), lvMain.SubItem(index));
+    dialog.SetCaption(ui::LoadStr(IDS_PROP_CAPTION_EDIT));
+    if (dialog.ShowModal() == ui::mrOk) {
+        ReplaceEntry(lvMain, kProductKey, index, EnteredEntry(dialog));
+    }
+}
 
 void TfrmMain::aDeleteExecute() {
     const int index = lvMain.Selected();
