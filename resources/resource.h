@@ -3,10 +3,10 @@
 
 // Icons and pictures (1..99)
 #define IDI_DIRVANE 1
-#define IDB_TOOLBAR32 10  // tool-bar images, 32 x 32 each, in action order
-#define IDB_MENU16 11     // menu images, 16 x 16 each, in action order
-#define IDB_BANNER 12     // About box banner, 360 x 50
-#define IDR_BANNER_JPG 13 // the same banner as JPEG data (RCDATA)
+#define IDB_TOOLBAR32 10   // tool-bar images, 32 x 32 each, in action order
+#define IDB_MENU16 11      // menu images, 16 x 16 each, in action order
+#define IDB_BANNER 12      // About box banner, 360 x 50
+#define IDR_BANNER_JPG 13  // the same banner as JPEG data (RCDATA)
 
 // Commands (WM_COMMAND ids) of the main window: actions and menu items.
 #define IDM_ADDFOLDER 1001

@@ -54,7 +54,7 @@ std::string MenuText(HMENU menu, int position) {
 }
 
 class ChromeTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         Reset();
         form = std::make_unique<dirvane::TfrmMain>();

@@ -11,7 +11,7 @@
 namespace {
 
 class Host : public ui::Form {
-  public:
+public:
     Host() {
         Params p{};
         p.className = "DirvaneTestControlHost";
@@ -21,7 +21,7 @@ class Host : public ui::Form {
         CreateForm(p);
     }
 
-  protected:
+protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
         return DefaultHandler(msg, wp, lp);
     }

@@ -113,7 +113,7 @@ TEST(EntryMatch, PathEqualityRule) {
 }
 
 class ExchangeTest : public ::testing::Test {
-  protected:
+protected:
     static void Reset() {
         DeleteProductKey();
         DeleteFileA((TestDir() + "options.ini").c_str());

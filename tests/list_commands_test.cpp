@@ -64,8 +64,7 @@ TEST_F(ListCommandsTest, DeleteShiftsTheTailAndSelects) {
 TEST_F(ListCommandsTest, DeleteThatFailsPartWayLosesNoStoredEntry) {
     Start({{"a", "1"}, {"b", "2"}, {"c", "3"}, {"d", "4"}, {"e", "5"}});
     // The write of pair 2 is refused in the middle of the shift.
-    platform::RegKey::SetWriteFaultForTesting(
-        [](const std::string& name) { return name == "N2"; });
+    platform::RegKey::SetWriteFaultForTesting([](const std::string& name) { return name == "N2"; });
     EXPECT_THROW(DeleteEntry(host.list, kProductKey, 0), platform::RegistryError);
     platform::RegKey::SetWriteFaultForTesting(nullptr);
 

@@ -79,8 +79,9 @@ TEST_F(MainEditingTest, DeleteAsksWhenTheOptionSaysSo) {
     {
         DialogAnswerer no(IDNO);
         EXPECT_TRUE(main_->aDelete->Execute());
-        EXPECT_EQ(no.Text(), "\xC4\xFA\xC8\xB7\xB6\xA8\xD2\xAA\xC9\xBE\xB3\xFD\xD1\xA1\xB6\xA8"
-                             "\xCF\xEE\xC4\xBF\xC2\xF0?");  // 您确定要删除选定项目吗?
+        EXPECT_EQ(no.Text(),
+                  "\xC4\xFA\xC8\xB7\xB6\xA8\xD2\xAA\xC9\xBE\xB3\xFD\xD1\xA1\xB6\xA8"
+                  "\xCF\xEE\xC4\xBF\xC2\xF0?");  // 您确定要删除选定项目吗?
     }
     EXPECT_EQ(Items(), three);
     EXPECT_EQ(StoredPairs(), three);

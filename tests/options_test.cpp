@@ -46,7 +46,7 @@ std::string Stored(const char* section, const char* key) {
 }
 
 class OptionsTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { Reset(); }
     void TearDown() override { Reset(); }
     static void Reset() {

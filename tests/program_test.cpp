@@ -22,8 +22,8 @@ public:
         STARTUPINFOA si{};
         si.cb = sizeof(si);
         std::string cmd = "\"" + exe + "\"";
-        ok_ = CreateProcessA(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             nullptr, &si, &pi_) != FALSE;
+        ok_ = CreateProcessA(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &si, &pi_) != FALSE;
     }
     ~Process() {
         if (ok_) {

@@ -33,7 +33,7 @@ std::string Ansi(const char* utf8) {
 
 // The owner, standing in for the main window.
 class Owner : public ui::Form {
-  public:
+public:
     Owner() {
         Params p{};
         p.className = "DirvaneTestOwner";
@@ -44,7 +44,7 @@ class Owner : public ui::Form {
         CreateForm(p);
     }
 
-  protected:
+protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
         return DefaultHandler(msg, wp, lp);
     }
@@ -77,7 +77,7 @@ TEST(LastPathPart, TakesTheTextAfterTheLastBackslash) {
 }
 
 class PropertyTest : public ::testing::Test {
-  protected:
+protected:
     Owner owner;
 };
 

@@ -33,14 +33,16 @@ TEST_F(StoreTest, LoadStopsAtTheFirstGapOrEmptyValue) {
     };
     const Case cases[] = {
         {"nothing stored", {}, {}},
-        {"two full pairs", {{"N0", "a"}, {"P0", "C:\\a"}, {"N1", "b"}, {"P1", "C:\\b"}},
+        {"two full pairs",
+         {{"N0", "a"}, {"P0", "C:\\a"}, {"N1", "b"}, {"P1", "C:\\b"}},
          {{"a", "C:\\a"}, {"b", "C:\\b"}}},
         {"empty P1 ends the list",
          {{"N0", "a"}, {"P0", "x"}, {"N1", "b"}, {"P1", ""}, {"N2", "c"}, {"P2", "y"}},
          {{"a", "x"}}},
         {"N0 missing", {{"P0", "x"}, {"N1", "b"}, {"P1", "y"}}, {}},
         {"numbering gap", {{"N0", "a"}, {"P0", "x"}, {"N2", "c"}, {"P2", "z"}}, {{"a", "x"}}},
-        {"double-byte text", {{"N0", "\xCE\xC4\xBC\xFE"}, {"P0", "C:\\\xCE\xC4"}},
+        {"double-byte text",
+         {{"N0", "\xCE\xC4\xBC\xFE"}, {"P0", "C:\\\xCE\xC4"}},
          {{"\xCE\xC4\xBC\xFE", "C:\\\xCE\xC4"}}},
     };
     for (const auto& c : cases) {

@@ -119,15 +119,14 @@ void TfrmMain::CreateMenu() {
         return MenuItemDef{id, LoadStr(caption), key, nullptr, -1, std::move(fn)};
     };
     std::vector<ui::MenuDef> menus;
-    menus.push_back({LoadStr(IDS_MENU_FILE),
-                     {act(IDM_ADDFOLDER, IDS_MI_ADDFOLDER, {FCONTROL, 'A'}, aAddFolder, 0), sep(),
-                      act(IDM_EDIT, IDS_MI_EDIT, {}, aEdit, 1),
-                      act(IDM_DELETE, IDS_MI_DELETE, {}, aDelete, 2), sep(),
-                      click(IDM_OPTIONS, IDS_MI_OPTIONS, {FCONTROL, 'O'},
-                            [this] { miOptionsClick(); }),
-                      sep(), click(IDM_IMPORT, IDS_MI_IMPORT, {}, [this] { miImportClick(); }),
-                      click(IDM_EXPORT, IDS_MI_EXPORT, {}, [this] { miExportClick(); }), sep(),
-                      act(IDM_EXIT, IDS_MI_EXIT, {}, aExit, 6)}});
+    menus.push_back(
+        {LoadStr(IDS_MENU_FILE),
+         {act(IDM_ADDFOLDER, IDS_MI_ADDFOLDER, {FCONTROL, 'A'}, aAddFolder, 0), sep(),
+          act(IDM_EDIT, IDS_MI_EDIT, {}, aEdit, 1), act(IDM_DELETE, IDS_MI_DELETE, {}, aDelete, 2),
+          sep(), click(IDM_OPTIONS, IDS_MI_OPTIONS, {FCONTROL, 'O'}, [this] { miOptionsClick(); }),
+          sep(), click(IDM_IMPORT, IDS_MI_IMPORT, {}, [this] { miImportClick(); }),
+          click(IDM_EXPORT, IDS_MI_EXPORT, {}, [this] { miExportClick(); }), sep(),
+          act(IDM_EXIT, IDS_MI_EXIT, {}, aExit, 6)}});
     menus.push_back({LoadStr(IDS_MENU_VIEW),
                      {act(IDM_SORT, IDS_MI_SORT, {FCONTROL, 'S'}, aSort, -1), sep(),
                       act(IDM_ITEMUP, IDS_MI_ITEMUP, {FCONTROL, 'U'}, aItemUp, 3),
@@ -159,17 +158,31 @@ void TfrmMain::Show() {
 LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     LRESULT result = 0;
     switch (msg) {
-        case WM_PAINT: FormPaint(); return 0;
-        case WM_ERASEBKGND: return 1;  // FormPaint fills the client area
-        case WM_SIZE: FormResize(); return 0;
-        case WM_CLOSE: FormClose(); return 0;
-        case WM_INITMENUPOPUP: UpdateActions(); return 0;
-        case WM_MEASUREITEM: return XPMenu1.MeasureItem(lp) ? TRUE : DefaultHandler(msg, wp, lp);
-        case WM_DRAWITEM: return XPMenu1.DrawItem(lp) ? TRUE : DefaultHandler(msg, wp, lp);
+        case WM_PAINT:
+            FormPaint();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;  // FormPaint fills the client area
+        case WM_SIZE:
+            FormResize();
+            return 0;
+        case WM_CLOSE:
+            FormClose();
+            return 0;
+        case WM_INITMENUPOPUP:
+            UpdateActions();
+            return 0;
+        case WM_MEASUREITEM:
+            return XPMenu1.MeasureItem(lp) ? TRUE : DefaultHandler(msg, wp, lp);
+        case WM_DRAWITEM:
+            return XPMenu1.DrawItem(lp) ? TRUE : DefaultHandler(msg, wp, lp);
         case WM_MENUCHAR:
             return XPMenu1.MenuChar(wp, lp, result) ? result : DefaultHandler(msg, wp, lp);
-        case WM_ACTIVATEINSTANCE: WMActivateInstance(); return 0;
-        default: return DefaultHandler(msg, wp, lp);
+        case WM_ACTIVATEINSTANCE:
+            WMActivateInstance();
+            return 0;
+        default:
+            return DefaultHandler(msg, wp, lp);
     }
 }
 

@@ -16,7 +16,7 @@ namespace {
 // One reference to a COM object, released on every path.
 template <typename T>
 class ComRef {
-  public:
+public:
     ComRef() = default;
     ~ComRef() {
         if (p_) {
@@ -29,13 +29,13 @@ class ComRef {
     T* Get() const { return p_; }
     T* operator->() const { return p_; }
 
-  private:
+private:
     T* p_ = nullptr;
 };
 
 // A block of the shell's allocator, freed with it on every path.
 class ShellBlock {
-  public:
+public:
     ShellBlock(IMalloc* allocator, void* block) : allocator_(allocator), block_(block) {}
     ~ShellBlock() {
         if (block_) {
@@ -52,7 +52,7 @@ class ShellBlock {
     }
     void* Get() const { return block_; }
 
-  private:
+private:
     IMalloc* allocator_;
     void* block_;
 };

@@ -14,7 +14,7 @@
 namespace dirvane {
 
 class TfrmAbout : public ui::Form {
-  public:
+public:
     // Centred over owner (the main window); shown with ShowModal.
     explicit TfrmAbout(HWND owner);
 
@@ -43,11 +43,11 @@ class TfrmAbout : public ui::Form {
     ui::Bevel Panel2;
     ui::PushButton bOK;
 
-  protected:
+protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void MenuCommand(int id) override;
 
-  private:
+private:
     void CreateComponents();
 
     ui::FontHandle FNameFont;

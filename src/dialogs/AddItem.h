@@ -17,7 +17,7 @@
 namespace dirvane {
 
 class TfrmProperty : public ui::Form {
-  public:
+public:
     // The boxes start with name and path; the separator entry opens with the
     // box checked and the group disabled. Caption "添加项目" (the edit command
     // sets its own with SetCaption).
@@ -40,11 +40,11 @@ class TfrmProperty : public ui::Form {
     ui::FlatButton fbOk;
     ui::FlatButton fbCancel;
 
-  protected:
+protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void MenuCommand(int id) override;
 
-  private:
+private:
     ui::DialogFocus focus_;
 };
 

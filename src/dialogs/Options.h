@@ -12,7 +12,7 @@
 namespace dirvane {
 
 class TfrmOptions : public ui::Form {
-  public:
+public:
     // saveOptions runs after OK has stored the checks (the main window's
     // ReadWriteOptions(true)).
     TfrmOptions(ui::Form& owner, std::function<void()> saveOptions);
@@ -30,11 +30,11 @@ class TfrmOptions : public ui::Form {
     ui::FlatButton bOK;
     ui::FlatButton bCancel;
 
-  protected:
+protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void MenuCommand(int id) override;
 
-  private:
+private:
     std::function<void()> saveOptions_;
     ui::DialogFocus focus_;
 };

@@ -5,13 +5,13 @@
 namespace platform {
 
 class ErrorModeScope {
-  public:
+public:
     explicit ErrorModeScope(UINT mode) : previous_(SetErrorMode(mode)) {}
     ~ErrorModeScope() { SetErrorMode(previous_); }
     ErrorModeScope(const ErrorModeScope&) = delete;
     ErrorModeScope& operator=(const ErrorModeScope&) = delete;
 
-  private:
+private:
     UINT previous_;
 };
 

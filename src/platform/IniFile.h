@@ -8,7 +8,7 @@
 namespace platform {
 
 class IniFile {
-  public:
+public:
     // fileName should be a full path: a bare name means the Windows folder.
     explicit IniFile(std::string fileName);
     IniFile(IniFile&& other) noexcept;
@@ -34,7 +34,7 @@ class IniFile {
     void WriteInteger(const std::string& section, const std::string& key, int value);
     void WriteBool(const std::string& section, const std::string& key, bool value);
 
-  private:
+private:
     std::string fileName_;
 };
 

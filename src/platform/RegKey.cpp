@@ -52,8 +52,8 @@ std::string RegKey::ReadString(const std::string& name) const {
     char small[512];
     DWORD type = 0;
     DWORD size = sizeof(small);
-    LONG rc = RegQueryValueExA(key_, name.c_str(), nullptr, &type,
-                               reinterpret_cast<BYTE*>(small), &size);
+    LONG rc =
+        RegQueryValueExA(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(small), &size);
     if (rc == ERROR_FILE_NOT_FOUND) {
         return std::string();
     }
@@ -89,9 +89,9 @@ void RegKey::WriteString(const std::string& name, const std::string& value) {
     if (g_writeFault && g_writeFault(name)) {
         throw RegistryError(FormatError("Failed to set data for '%s'", name));
     }
-    const LONG rc = RegSetValueExA(key_, name.c_str(), 0, REG_SZ,
-                                   reinterpret_cast<const BYTE*>(value.c_str()),
-                                   static_cast<DWORD>(value.size() + 1));
+    const LONG rc =
+        RegSetValueExA(key_, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>(value.size() + 1));
     if (rc != ERROR_SUCCESS) {
         throw RegistryError(FormatError("Failed to set data for '%s'", name));
     }

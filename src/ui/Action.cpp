@@ -58,8 +58,7 @@ bool Action::Execute() {
 }
 
 Action& ActionList::Add(int id, std::string caption, std::string hint, ShortCut shortcut) {
-    actions_.push_back(
-        std::make_unique<Action>(id, std::move(caption), std::move(hint), shortcut));
+    actions_.push_back(std::make_unique<Action>(id, std::move(caption), std::move(hint), shortcut));
     Action& a = *actions_.back();
     for (auto& l : listeners_) {
         a.listeners_.push_back(l);

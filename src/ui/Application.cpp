@@ -52,8 +52,8 @@ bool Application::Dispatch(MSG& msg) {
         TranslateAcceleratorA(accelTarget_, accel_, &msg)) {
         return true;
     }
-    if (Form* form = Form::FromHandle(root); form && form->IsDialog() &&
-                                             IsDialogMessageA(root, &msg)) {
+    if (Form* form = Form::FromHandle(root);
+        form && form->IsDialog() && IsDialogMessageA(root, &msg)) {
         return true;
     }
     TranslateMessage(&msg);

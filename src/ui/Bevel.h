@@ -6,7 +6,7 @@
 namespace ui {
 
 class Bevel : public Control {
-  public:
+public:
     void Create(HWND parent, int id, const RECT& bounds);
 
     bool Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;

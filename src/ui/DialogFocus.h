@@ -9,11 +9,11 @@
 namespace ui {
 
 class DialogFocus {
-  public:
+public:
     void SetInitial(HWND control) { focus_ = control; }
     void OnActivate(HWND form, WPARAM wp);
 
-  private:
+private:
     HWND focus_ = nullptr;
 };
 

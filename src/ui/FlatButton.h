@@ -8,10 +8,10 @@
 namespace ui {
 
 class FlatButton : public OwnerDrawButton {
-  public:
+public:
     void Create(HWND parent, int id, const std::string& caption, const RECT& bounds, HFONT font);
 
-  protected:
+protected:
     void Paint(HDC dc, const RECT& r, const DrawState& state) override;
     bool BeforeMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
     void PaintFace(HDC dc, const RECT& r, const DrawState& state, bool focusRect);

@@ -8,19 +8,19 @@
 namespace ui {
 
 class FlatCheckBox : public OwnerDrawButton {
-  public:
+public:
     void Create(HWND parent, int id, const std::string& caption, const RECT& bounds, HFONT font);
 
     bool Checked() const { return checked_; }
     void SetChecked(bool checked);
 
-  protected:
+protected:
     void Paint(HDC dc, const RECT& r, const DrawState& state) override;
     void Clicked() override;
     void DoubleClicked() override;
     bool BeforeMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
-  private:
+private:
     bool checked_ = false;
 };
 

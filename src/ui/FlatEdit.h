@@ -10,7 +10,7 @@
 namespace ui {
 
 class FlatEdit : public Control {
-  public:
+public:
     FlatEdit() = default;
     ~FlatEdit() override;
 
@@ -21,7 +21,7 @@ class FlatEdit : public Control {
     // WM_CTLCOLOREDIT, and WM_CTLCOLORSTATIC while disabled.
     bool Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
-  private:
+private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                          DWORD_PTR data);
     bool BeforeMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);

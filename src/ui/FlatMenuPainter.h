@@ -39,7 +39,7 @@ struct FlatMenuColors {
 };
 
 class FlatMenuPainter {
-  public:
+public:
     FlatMenuPainter() = default;
     FlatMenuPainter(const FlatMenuPainter&) = delete;
     FlatMenuPainter& operator=(const FlatMenuPainter&) = delete;
@@ -57,7 +57,7 @@ class FlatMenuPainter {
     // when it is the only one, moves the selection when several share it.
     bool MenuChar(WPARAM wp, LPARAM lp, LRESULT& result) const;
 
-  private:
+private:
     struct Item {
         HMENU menu;
         UINT position;

@@ -8,7 +8,7 @@ namespace ui {
 
 // GetWindowDC / ReleaseDC (the whole window, frame included).
 class WindowDC {
-  public:
+public:
     explicit WindowDC(HWND hwnd) : hwnd_(hwnd), dc_(GetWindowDC(hwnd)) {}
     ~WindowDC() {
         if (dc_) {
@@ -19,21 +19,21 @@ class WindowDC {
     WindowDC& operator=(const WindowDC&) = delete;
     HDC Get() const { return dc_; }
 
-  private:
+private:
     HWND hwnd_;
     HDC dc_;
 };
 
 // BeginPaint / EndPaint.
 class PaintDC {
-  public:
+public:
     explicit PaintDC(HWND hwnd) : hwnd_(hwnd) { dc_ = BeginPaint(hwnd, &ps_); }
     ~PaintDC() { EndPaint(hwnd_, &ps_); }
     PaintDC(const PaintDC&) = delete;
     PaintDC& operator=(const PaintDC&) = delete;
     HDC Get() const { return dc_; }
 
-  private:
+private:
     HWND hwnd_;
     PAINTSTRUCT ps_{};
     HDC dc_ = nullptr;
@@ -41,7 +41,7 @@ class PaintDC {
 
 // Selects an object into a DC for a scope.
 class Selected {
-  public:
+public:
     Selected(HDC dc, HGDIOBJ obj) : dc_(dc), old_(obj ? SelectObject(dc, obj) : nullptr) {}
     ~Selected() {
         if (old_) {
@@ -51,7 +51,7 @@ class Selected {
     Selected(const Selected&) = delete;
     Selected& operator=(const Selected&) = delete;
 
-  private:
+private:
     HDC dc_;
     HGDIOBJ old_;
 };

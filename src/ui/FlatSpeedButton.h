@@ -6,10 +6,10 @@
 namespace ui {
 
 class FlatSpeedButton : public FlatButton {
-  public:
+public:
     void Create(HWND parent, int id, const std::string& caption, const RECT& bounds, HFONT font);
 
-  protected:
+protected:
     void Paint(HDC dc, const RECT& r, const DrawState& state) override;
 };
 

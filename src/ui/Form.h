@@ -44,7 +44,7 @@ protected:
         std::string caption;
         DWORD style;
         DWORD exStyle;
-        int width;   // outer size when clientSize is false
+        int width;  // outer size when clientSize is false
         int height;
         bool clientSize;  // width and height are the client area's
         HWND owner;

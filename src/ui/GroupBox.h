@@ -13,7 +13,7 @@
 namespace ui {
 
 class GroupBox : public Control {
-  public:
+public:
     GroupBox() = default;
     ~GroupBox() override;
 
@@ -24,7 +24,7 @@ class GroupBox : public Control {
     // The group and all its members.
     void SetEnabled(bool enabled);
 
-  private:
+private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                          DWORD_PTR data);
     void Paint(HDC dc);

@@ -9,7 +9,7 @@
 namespace ui {
 
 class Label : public Control {
-  public:
+public:
     void Create(HWND parent, int id, const std::string& caption, const RECT& bounds, HFONT font);
 
     // WM_CTLCOLORSTATIC: text on the face colour.

@@ -10,7 +10,7 @@
 namespace ui {
 
 class LinkLabel : public StaticText {
-  public:
+public:
     static constexpr COLORREF kLinkColor = RGB(0, 0, 255);
 
     // font is the parent's; the link draws with an underlined copy it owns.
@@ -20,7 +20,7 @@ class LinkLabel : public StaticText {
 
     bool Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
-  private:
+private:
     static LRESULT CALLBACK CursorProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                        DWORD_PTR data);
     FontHandle underlined_;

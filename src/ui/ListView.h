@@ -29,7 +29,7 @@ public:
     // Makes room for n items before a bulk insert.
     void Reserve(int n);
 
-    int Selected() const;  // -1 when none
+    int Selected() const;    // -1 when none
     void Select(int index);  // -1 clears the selection
 
     // Bulk changes: redraw is suspended between the two, nested calls allowed.

@@ -14,11 +14,11 @@
 namespace ui {
 
 struct MenuItemDef {
-    int id = 0;               // 0 for a separator
-    std::string caption;      // "-" for a separator
-    ShortCut shortcut;        // shown after a tab and added to the accelerators
+    int id = 0;           // 0 for a separator
+    std::string caption;  // "-" for a separator
+    ShortCut shortcut;    // shown after a tab and added to the accelerators
     Action* action = nullptr;
-    int image = -1;           // index into the menu image list, -1 for none
+    int image = -1;                 // index into the menu image list, -1 for none
     std::function<void()> onClick;  // for items without an action
 };
 

@@ -12,7 +12,7 @@
 namespace ui {
 
 class OwnerDrawButton : public Control {
-  public:
+public:
     OwnerDrawButton() = default;
     ~OwnerDrawButton() override;
     std::function<void()> OnClick;
@@ -23,7 +23,7 @@ class OwnerDrawButton : public Control {
 
     bool Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
-  protected:
+protected:
     struct DrawState {
         bool pressed;
         bool focused;
@@ -40,7 +40,7 @@ class OwnerDrawButton : public Control {
     virtual bool BeforeMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
     void Redraw();
 
-  private:
+private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                          DWORD_PTR data);
     bool hot_ = false;

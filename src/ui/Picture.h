@@ -12,7 +12,7 @@ struct IconDeleter {
 using IconHandle = Owned<HICON, IconDeleter>;
 
 class Picture : public Control {
-  public:
+public:
     void Create(HWND parent, int id, const RECT& bounds);
 
     void SetBitmap(BitmapHandle bitmap);
@@ -22,7 +22,7 @@ class Picture : public Control {
 
     bool Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
-  private:
+private:
     void Draw(HDC dc, const RECT& r) const;
 
     BitmapHandle bitmap_;

@@ -13,7 +13,7 @@ namespace {
 // Releases a COM interface on every path.
 template <typename T>
 class ComRef {
-  public:
+public:
     ComRef() = default;
     ComRef(const ComRef&) = delete;
     ComRef& operator=(const ComRef&) = delete;
@@ -26,7 +26,7 @@ class ComRef {
     T* operator->() const { return p_; }
     explicit operator bool() const { return p_ != nullptr; }
 
-  private:
+private:
     T* p_ = nullptr;
 };
 

@@ -8,7 +8,7 @@
 namespace ui {
 
 class PushButton : public Control {
-  public:
+public:
     void Create(HWND parent, int id, const RECT& bounds, const std::string& caption, HFONT font,
                 bool isDefault = false);
 

@@ -6,7 +6,7 @@
 namespace ui {
 
 class StaticText : public Control {
-  public:
+public:
     void Create(HWND parent, int id, const RECT& bounds, const std::string& text, HFONT font);
 
     // CLR_INVALID (the default) keeps the system's text colour.
@@ -19,11 +19,11 @@ class StaticText : public Control {
 
     bool Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
-  protected:
+protected:
     void CreateStatic(HWND parent, int id, const RECT& bounds, const std::string& text, HFONT font,
                       DWORD extraStyle);
 
-  private:
+private:
     COLORREF color_ = CLR_INVALID;
 };
 

@@ -10,7 +10,7 @@
 namespace ui {
 
 class DisabledTaskWindows {
-  public:
+public:
     DisabledTaskWindows();
     ~DisabledTaskWindows();
     DisabledTaskWindows(const DisabledTaskWindows&) = delete;
@@ -18,7 +18,7 @@ class DisabledTaskWindows {
 
     const std::vector<HWND>& Windows() const { return disabled_; }
 
-  private:
+private:
     std::vector<HWND> disabled_;
     HWND active_ = nullptr;
 };

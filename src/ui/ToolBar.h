@@ -23,8 +23,7 @@ public:
     void SetImages(ImageListHandle images);
     // A button bound to an action: it runs the action and follows its
     // enabled state. Caption is carried, not drawn; hint is the tool tip.
-    void AddButton(Action& action, int image, const std::string& caption,
-                   const std::string& hint);
+    void AddButton(Action& action, int image, const std::string& caption, const std::string& hint);
     void AddSeparator(int width);
 
     int ButtonCount() const;

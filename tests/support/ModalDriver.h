@@ -24,7 +24,7 @@ int RunModal(ui::Form& form, std::function<void()> step);
 // Presses `button` on every message box with caption `caption` shown by this
 // process while the object lives, and keeps their texts in order.
 class MessageBoxCollector {
-  public:
+public:
     explicit MessageBoxCollector(int button = IDOK, std::string caption = "Dirvane");
     ~MessageBoxCollector();
     MessageBoxCollector(const MessageBoxCollector&) = delete;
@@ -32,7 +32,7 @@ class MessageBoxCollector {
 
     std::vector<std::string> Texts();
 
-  private:
+private:
     std::thread thread_;
     std::mutex mutex_;
     std::vector<std::string> texts_;
