@@ -19,6 +19,12 @@ void ToolBar::Create(HWND parent, int id, int height, int indent, SIZE buttonSiz
     AttachHelper(reinterpret_cast<HWND>(SendMessageA(hwnd_, TB_GETTOOLTIPS, 0, 0)));
 }
 
+ToolBar::~ToolBar() {
+    if (hwnd_ && IsWindow(hwnd_)) {
+        RemoveWindowSubclass(hwnd_, &ToolBar::SubclassProc, 1);
+    }
+}
+
 void ToolBar::SetImages(ImageListHandle images) {
     images_ = std::move(images);
     SendMessageA(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.Get()));

@@ -15,6 +15,11 @@ namespace ui {
 
 class ToolBar : public Control {
 public:
+    ToolBar() = default;
+    // The window may outlive this object briefly while its parent goes
+    // away: the subclass that paints with our brush leaves with us.
+    ~ToolBar() override;
+
     void Create(HWND parent, int id, int height, int indent, SIZE buttonSize, HFONT font);
     int Height() const { return height_; }
     int Indent() const { return indent_; }
