@@ -44,8 +44,8 @@ inline double Seconds(std::chrono::steady_clock::time_point since) {
 
 // Names as users give them: words in mixed case, some repeated, some
 // double-byte, some separators; paths unique.
-inline Pairs MakeEntries(int n, unsigned seed) {
-    std::mt19937 rng(seed);
+inline Pairs MakeEntries(int n, unsigned variant) {
+    std::mt19937 rng(variant);
     const char* words[] = {
         "Projects",         "photos",           "Music", "backup", "Downloads", "work",
         "\xCE\xC4\xBC\xFE", "\xD7\xC0\xC3\xE6", "Temp",  "src"};

@@ -89,7 +89,7 @@ TEST_F(ProgramTest, FirstStartSecondStartAndClose) {
     HWND main = WaitForMainWindow(30000);
     ASSERT_NE(main, nullptr);
 
-    // First start seeds the list and records the program's path.
+    // First start fills the list and records the program's path.
     const auto pairs = StoredPairs();
     ASSERT_EQ(pairs.size(), 2u);
     EXPECT_EQ(pairs[0].first, "Windows Directory");

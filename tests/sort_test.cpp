@@ -39,8 +39,8 @@ void ReferenceSort(Pairs& items, bool ascending) {
 
 // Names that are often equal under case folding, some sharing long heads
 // and some double-byte, with a unique path each to tell entries apart.
-Pairs RandomItems(unsigned seed, int n) {
-    std::mt19937 rng(seed);
+Pairs RandomItems(unsigned variant, int n) {
+    std::mt19937 rng(variant);
     const char* heads[] = {"",        "a",           "A",        "abcdefgh", "ABCDEFGH",
                            "abcdefg", "*Separator*", "\xB0\xA1", "Z"};
     const char* tails[] = {"a", "A", "b", "B", "_", "\\", "\xB1\x5C"};
@@ -87,11 +87,11 @@ TEST(CompareText, FoldsOnlyAsciiLettersAndComparesUnsignedBytes) {
 }
 
 TEST(SortOrder, FollowsTheExchangeLoopsExactlyAmongEqualNames) {
-    for (unsigned seed : {1u, 2u, 3u}) {
+    for (unsigned variant : {1u, 2u, 3u}) {
         for (bool ascending : {true, false}) {
-            SCOPED_TRACE("seed " + std::to_string(seed) +
+            SCOPED_TRACE("variant " + std::to_string(variant) +
                          (ascending ? " ascending" : " descending"));
-            const Pairs items = RandomItems(seed, 300);
+            const Pairs items = RandomItems(variant, 300);
             Pairs expected = items;
             ReferenceSort(expected, ascending);
 

@@ -28,7 +28,7 @@ void DeleteItemValues(const std::string& key, int index);
 // Appends the stored list to the list view.
 void LoadList(ui::ListView& list, const std::string& key);
 
-// First start for this user: seeds entries 0 and 1, unless a stored list is
+// First start for this user: stores entries 0 and 1, unless a stored list is
 // already there. Runs once; the marker remembers it.
 void SeedFirstStart(const std::string& key);
 
