@@ -15,7 +15,6 @@ namespace L = layout::property;
 using ui::LoadStr;
 
 TfrmProperty::TfrmProperty(ui::Form& owner, const std::string& name, const std::string& path) {
-    dialog_ = true;
     Params p{};
     p.className = "TfrmProperty";
     p.caption = LoadStr(IDS_PROP_CAPTION_ADD);
@@ -57,7 +56,7 @@ TfrmProperty::TfrmProperty(ui::Form& owner, const std::string& name, const std::
         cAddSeparator.SetChecked(true);
     }
     // A disabled name box hands the first focus to the first tab stop.
-    focus_.SetInitial(feName.Handle());
+    SetInitialFocus(feName.Handle());
     CenterOverOwner();
 }
 
@@ -94,25 +93,6 @@ void TfrmProperty::fbOkClick() {
 
 void TfrmProperty::fbCancelClick() {
     SetModalResult(ui::mrCancel);
-}
-
-void TfrmProperty::MenuCommand(int id) {
-    // Enter and Esc arrive as IDOK and IDCANCEL.
-    if (id == IDOK) {
-        fbOkClick();
-    } else if (id == IDCANCEL) {
-        fbCancelClick();
-    }
-}
-
-LRESULT TfrmProperty::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    switch (msg) {
-        case WM_ACTIVATE:
-            focus_.OnActivate(Handle(), wp);
-            return 0;
-        default:
-            return DefaultHandler(msg, wp, lp);
-    }
 }
 
 std::string LastPathPart(const std::string& path) {

@@ -5,7 +5,7 @@
 // the list or the registry.
 #include <string>
 
-#include "ui/DialogFocus.h"
+#include "ui/DialogForm.h"
 #include "ui/FlatButton.h"
 #include "ui/FlatCheckBox.h"
 #include "ui/FlatEdit.h"
@@ -16,7 +16,7 @@
 
 namespace dirvane {
 
-class TfrmProperty : public ui::Form {
+class TfrmProperty : public ui::DialogForm {
 public:
     // The boxes start with name and path; the separator entry opens with the
     // box checked and the group disabled. Caption "添加项目" (the edit command
@@ -41,11 +41,8 @@ public:
     ui::FlatButton fbCancel;
 
 protected:
-    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
-    void MenuCommand(int id) override;
-
-private:
-    ui::DialogFocus focus_;
+    void OkPressed() override { fbOkClick(); }
+    void CancelPressed() override { fbCancelClick(); }
 };
 
 // The text after the last "\" of a folder path, or the whole path when there

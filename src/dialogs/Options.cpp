@@ -13,7 +13,6 @@ using ui::LoadStr;
 
 TfrmOptions::TfrmOptions(ui::Form& owner, std::function<void()> saveOptions)
     : saveOptions_(std::move(saveOptions)) {
-    dialog_ = true;
     Params p{};
     p.className = "TfrmOptions";
     p.caption = LoadStr(IDS_OPT_CAPTION);
@@ -41,7 +40,7 @@ TfrmOptions::TfrmOptions(ui::Form& owner, std::function<void()> saveOptions)
     GroupBox1.AddMember(cbEnableImage);
     bOK.OnClick = [this] { bOKClick(); };
     bCancel.OnClick = [this] { bCancelClick(); };
-    focus_.SetInitial(cbExploreFolder.Handle());
+    SetInitialFocus(cbExploreFolder.Handle());
 
     CenterOverOwner();
     FormCreate();
@@ -73,25 +72,6 @@ void TfrmOptions::bOKClick() {
 
 void TfrmOptions::bCancelClick() {
     SetModalResult(ui::mrCancel);
-}
-
-void TfrmOptions::MenuCommand(int id) {
-    // Enter and Esc arrive as IDOK and IDCANCEL.
-    if (id == IDOK) {
-        bOKClick();
-    } else if (id == IDCANCEL) {
-        bCancelClick();
-    }
-}
-
-LRESULT TfrmOptions::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    switch (msg) {
-        case WM_ACTIVATE:
-            focus_.OnActivate(Handle(), wp);
-            return 0;
-        default:
-            return DefaultHandler(msg, wp, lp);
-    }
 }
 
 }  // namespace dirvane

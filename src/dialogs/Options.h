@@ -3,7 +3,7 @@
 // GlobalOptions and has the caller save the settings; Cancel changes nothing.
 #include <functional>
 
-#include "ui/DialogFocus.h"
+#include "ui/DialogForm.h"
 #include "ui/FlatButton.h"
 #include "ui/FlatCheckBox.h"
 #include "ui/Form.h"
@@ -11,7 +11,7 @@
 
 namespace dirvane {
 
-class TfrmOptions : public ui::Form {
+class TfrmOptions : public ui::DialogForm {
 public:
     // saveOptions runs after OK has stored the checks (the main window's
     // ReadWriteOptions(true)).
@@ -31,12 +31,11 @@ public:
     ui::FlatButton bCancel;
 
 protected:
-    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
-    void MenuCommand(int id) override;
+    void OkPressed() override { bOKClick(); }
+    void CancelPressed() override { bCancelClick(); }
 
 private:
     std::function<void()> saveOptions_;
-    ui::DialogFocus focus_;
 };
 
 }  // namespace dirvane
