@@ -15,17 +15,9 @@ namespace L = layout::property;
 using ui::LoadStr;
 
 TfrmProperty::TfrmProperty(ui::Form& owner, const std::string& name, const std::string& path) {
-    Params p{};
-    p.className = "TfrmProperty";
-    p.caption = LoadStr(IDS_PROP_CAPTION_ADD);
-    p.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-    p.exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-    p.width = L::kClientWidth;
-    p.height = L::kClientHeight;
-    p.clientSize = true;
-    p.owner = owner.Handle();
     UseFont(ui::CopyFont(owner.Font()));
-    CreateForm(p);
+    CreateDialogWindow(owner.Handle(), "TfrmProperty", LoadStr(IDS_PROP_CAPTION_ADD),
+                       L::kClientWidth, L::kClientHeight);
 
     const HWND h = Handle();
     const HFONT font = Font();

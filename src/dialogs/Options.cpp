@@ -13,17 +13,9 @@ using ui::LoadStr;
 
 TfrmOptions::TfrmOptions(ui::Form& owner, std::function<void()> saveOptions)
     : saveOptions_(std::move(saveOptions)) {
-    Params p{};
-    p.className = "TfrmOptions";
-    p.caption = LoadStr(IDS_OPT_CAPTION);
-    p.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-    p.exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-    p.width = L::kClientWidth;
-    p.height = L::kClientHeight;
-    p.clientSize = true;
-    p.owner = owner.Handle();
     UseFont(ui::CopyFont(owner.Font()));
-    CreateForm(p);
+    CreateDialogWindow(owner.Handle(), "TfrmOptions", LoadStr(IDS_OPT_CAPTION), L::kClientWidth,
+                       L::kClientHeight);
 
     const HWND h = Handle();
     const HFONT font = Font();
