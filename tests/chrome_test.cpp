@@ -65,8 +65,7 @@ protected:
         Reset();
     }
     static void Reset() {
-        DeleteProductKey();
-        DeleteFileA((TestDir() + "options.ini").c_str());
+        ResetProgramState();
     }
 
     // Shown, active, list holding `count` entries with `selected` selected.

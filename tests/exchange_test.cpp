@@ -115,8 +115,7 @@ TEST(EntryMatch, PathEqualityRule) {
 class ExchangeTest : public ::testing::Test {
 protected:
     static void Reset() {
-        DeleteProductKey();
-        DeleteFileA((TestDir() + "options.ini").c_str());
+        ResetProgramState();
     }
     void SetUp() override {
         Reset();

@@ -56,8 +56,7 @@ protected:
         Reset();
     }
     static void Reset() {
-        DeleteProductKey();
-        DeleteFileA((TestDir() + "options.ini").c_str());
+        ResetProgramState();
     }
     Pairs Items() const {
         Pairs out;

@@ -112,8 +112,7 @@ TEST(SortOrder, FollowsTheExchangeLoopsExactlyAmongEqualNames) {
 class SortCommandTest : public ::testing::Test {
 protected:
     static void Reset() {
-        DeleteProductKey();
-        DeleteFileA((TestDir() + "options.ini").c_str());
+        ResetProgramState();
     }
     void SetUp() override {
         Reset();

@@ -22,6 +22,11 @@ void DeleteProductKey() {
     SHDeleteKeyA(HKEY_CURRENT_USER, kKey);
 }
 
+void ResetProgramState() {
+    DeleteProductKey();
+    DeleteFileA((TestDir() + "options.ini").c_str());
+}
+
 void SetRegString(const std::string& name, const std::string& value) {
     HKEY key = OpenKey();
     RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),

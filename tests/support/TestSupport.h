@@ -13,6 +13,9 @@ namespace testing_support {
 
 // Deletes the product key with everything under it.
 void DeleteProductKey();
+// What a main window leaves behind: the product key and the settings file
+// next to the test programs.
+void ResetProgramState();
 // Raw registry access under HKEY_CURRENT_USER\Software\Dirvane.
 void SetRegString(const std::string& name, const std::string& value);
 void SetRegDword(const std::string& name, DWORD value);
